@@ -1,0 +1,87 @@
+#include "app/MainDlg.h"
+#include "res/resource.h"
+
+CMainDlg::CMainDlg()
+    : CDialog(IDD_CORVELLA_DIALOG),
+      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_GENRE, m_genreCombo);
+    DDX_Control(pDX, IDC_FILELIST, m_fileList);
+    DDX_Text(pDX, IDC_TITLE, m_strTitle);
+    DDV_MaxChars(pDX, m_strTitle, 30);
+    DDX_Text(pDX, IDC_ARTIST, m_strArtist);
+    DDV_MaxChars(pDX, m_strArtist, 30);
+    DDX_Text(pDX, IDC_ALBUM, m_strAlbum);
+    DDV_MaxChars(pDX, m_strAlbum, 30);
+    DDX_Text(pDX, IDC_YEAR, m_strYear);
+    DDV_MaxChars(pDX, m_strYear, 4);
+    DDX_Text(pDX, IDC_COMMENT, m_strComment);
+    DDV_MaxChars(pDX, m_strComment, 28);
+}
+
+BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+END_MESSAGE_MAP()
+
+BOOL CMainDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    AttachMenuBar();
+    // The status bar and the toolbar are created here, the status bar first.
+    SetWindowIcons();
+    SetUpFileListColumn();
+    // Then the status bar's hint, the genre list and the playback window's handle.
+    return TRUE;
+}
+
+void CMainDlg::AttachMenuBar()
+{
+    CMenu menu;
+    if (menu.LoadMenu(IDR_MAINMENU) && ::SetMenu(m_hWnd, menu))
+        menu.Detach();
+}
+
+void CMainDlg::SetWindowIcons()
+{
+    SetIcon(m_hIcon, TRUE);
+    HICON smallIcon = static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                                      ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                                      LR_DEFAULTCOLOR));
+    SetIcon(smallIcon, FALSE);
+}
+
+void CMainDlg::SetUpFileListColumn()
+{
+    m_fileList.InsertColumn(0, "Files to edit", LVCFMT_LEFT, 193);
+    m_fileList.SetExtendedStyle(m_fileList.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP |
+                                LVS_EX_GRIDLINES);
+}
+
+// Minimised, the window shows the application icon centred in its client area.
+void CMainDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.m_hDC), 0);
+    CRect rect;
+    GetClientRect(rect);
+    int x = (rect.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (rect.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CMainDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
