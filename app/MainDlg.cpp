@@ -29,6 +29,15 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX)
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
+    ON_COMMAND(ID_FILE_NEWLIST, OnNewFileList)
+    ON_COMMAND(ID_FILE_ADD, OnAddFiles)
+    ON_COMMAND(ID_FILE_REMOVE, OnRemoveFile)
+    ON_COMMAND(ID_FILE_EXIT, OnExit)
+    ON_NOTIFY(NM_CLICK, IDC_FILELIST, OnClickFileList)
+    ON_COMMAND(ID_TOOLBAR_SAVE, OnSaveFile)
+    ON_COMMAND(ID_ACTION_UNDO, OnUndo)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_FILELIST, OnItemChangedFileList)
+    ON_COMMAND(ID_FILE_SAVE, OnSaveFile)
 END_MESSAGE_MAP()
 
 BOOL CMainDlg::OnInitDialog()
@@ -38,7 +47,10 @@ BOOL CMainDlg::OnInitDialog()
     // The status bar and the toolbar are created here, the status bar first.
     SetWindowIcons();
     SetUpFileListColumn();
-    // Then the status bar's hint, the genre list and the playback window's handle.
+    // Then the status bar's hint.
+    FillGenreCombo();
+    m_genreCombo.SetCurSel(0);
+    // Then the playback window's handle.
     return TRUE;
 }
 

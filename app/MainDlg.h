@@ -27,10 +27,41 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
 
+    // File list commands (app/FileListCommands.cpp)
+    void OnNewFileList();
+    void OnAddFiles();
+    void OnRemoveFile();
+    void OnExit();
+
+    // Selection, save and undo (tags/EditCycle.cpp)
+    void OnClickFileList(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnItemChangedFileList(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSaveFile();
+    void OnUndo();
+
     DECLARE_MESSAGE_MAP()
 
+public:
+    // Tag access (tags/TagAccess.cpp)
+    void LinkCurrentFile(LPCSTR path);
+    void LoadTagFields(ID3_Tag& tag);
+    void WriteTagFields(unsigned short genre);
+
+    // Genre list (tags/GenreList.cpp)
+    void FillGenreCombo();
+
 private:
+    // Genre box entry "None".
+    static const int kGenreNone = 80;
+
+    // Empties the five fields on screen and shows "None" as the genre.
+    void ClearFieldsShowingNone();
     void AttachMenuBar();
     void SetWindowIcons();
     void SetUpFileListColumn();
+
+    // Tag editing helpers (tags/)
+    void SelectGenreOf(const ID3_Tag& tag);
+    // Takes all five fields from the controls, showing the length message once for the first that is too long.
+    void TakeTagFieldsFromControls();
 };

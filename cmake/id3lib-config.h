@@ -17,7 +17,8 @@
 
 /* HAVE_MKSTEMP stays undefined, even as 0: the sources test it with "#if !defined", so any
    definition selects the POSIX way of rewriting a file, which fails on Windows.
-   HAVE_ICONV_H stays undefined too: the library's own UTF-16 conversion is used instead. */
+   HAVE_ICONV_H stays undefined too: MinGW has no iconv, and the library falls back on its own
+   Latin-1/UTF-16 conversion. */
 
 /* The library's debug trace hooks, unused in this build. */
 #define ID3D_NOTICE(x)

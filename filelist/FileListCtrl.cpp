@@ -70,6 +70,16 @@ BOOL CFileListCtrl::AddFileRow(LPCSTR path)
     return TRUE;
 }
 
+BOOL CFileListCtrl::AcceptsMoreFiles()
+{
+    if (GetItemCount() < kMaxFiles)
+        return TRUE;
+    AfxMessageBox("This version does not allow joining more than 500 files at once \n"
+                  "Please join files in batches not exceeding 500 count.",
+                  MB_OK);
+    return FALSE;
+}
+
 int CFileListCtrl::HitTestCell(CPoint point, int* pColumn) const
 {
     int result = HitTest(point);

@@ -13,11 +13,15 @@ public:
     void EnsureImageList();
     // Appends a row for the file with a copy of its small shell icon; FALSE when the shell has no icon.
     BOOL AddFileRow(LPCSTR path);
+    // FALSE, after telling the user, once the list holds the most files it takes.
+    BOOL AcceptsMoreFiles();
     // The row under a point in client coordinates, or -1; the column through pColumn (may be NULL).
     int HitTestCell(CPoint point, int* pColumn) const;
 
     // Image list flags suited to a screen of the given colour depth.
     static UINT ImageListFlagsForDepth(int bitsPerPixel);
+
+    static const int kMaxFiles = 500;
 
     int m_nSortColumn = -1;
     BOOL m_bSortAscending = FALSE;

@@ -8,12 +8,12 @@ as_root bash "$ROOT/scripts/setup-debian.sh"
 build_all
 exe="$BUILD/x64/corvella.exe"
 if [ -n "${DISPLAY:-}" ]; then
-  prepare_wine
+  prepare_wine Y
   exec wine "$exe"
 fi
 start_virtual_display
 trap stop_wine_and_display EXIT
-prepare_wine
+prepare_wine N
 wine "$exe" &
 sleep 6
 shot="$BUILD/corvella-screenshot.png"

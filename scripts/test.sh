@@ -7,5 +7,5 @@ as_root bash "$ROOT/scripts/setup-debian.sh"
 build_all
 start_virtual_display
 trap stop_wine_and_display EXIT
-prepare_wine
+prepare_wine N
 ctest --test-dir "$BUILD/x64" --output-on-failure --timeout 600 "$@"

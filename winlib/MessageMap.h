@@ -51,13 +51,13 @@ protected: \
     if (message == WM_COMMAND && winlib::IsCommand(wParam, lParam, (id))) { fn(); *pResult = 0; return TRUE; }
 
 // void fn(NMHDR* pNMHDR, LRESULT* pResult)
-#define ON_NOTIFY(code, id, fn) \
-    if (message == WM_NOTIFY && winlib::IsNotify(lParam, (code), (id))) { \
+#define ON_NOTIFY(notifyCode, id, fn) \
+    if (message == WM_NOTIFY && winlib::IsNotify(lParam, (notifyCode), (id))) { \
         *pResult = 0; fn(reinterpret_cast<NMHDR*>(lParam), pResult); return TRUE; }
 
 // void fn(NMHDR* pNMHDR, LRESULT* pResult): a notification this control sent to its parent
-#define ON_NOTIFY_REFLECT(code, fn) \
-    if (message == WM_REFLECT_BASE + WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (code)) { \
+#define ON_NOTIFY_REFLECT(notifyCode, fn) \
+    if (message == WM_REFLECT_BASE + WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (notifyCode)) { \
         *pResult = 0; fn(reinterpret_cast<NMHDR*>(lParam), pResult); return TRUE; }
 
 // void OnPaint()

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <string>
 
 namespace fixture {
 
@@ -56,6 +58,7 @@ Bytes ReadFile(const std::string& path)
 
 TempDir::TempDir() : path_(UniqueTempPath())
 {
+    // A crashed earlier run under a reused process id may have left the folder behind.
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
 }

@@ -172,11 +172,11 @@ LRESULT CALLBACK SentMessageRecorder::OnCallWndProc(int code, WPARAM wParam, LPA
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::vector<UINT> SentMessageRecorder::Commands() const
+std::vector<UINT> SentMessageRecorder::MenuCommands() const
 {
     std::vector<UINT> ids;
     for (const CWPSTRUCT& sent : messages_)
-        if (sent.message == WM_COMMAND)
+        if (sent.message == WM_COMMAND && sent.lParam == 0)
             ids.push_back(LOWORD(sent.wParam));
     return ids;
 }

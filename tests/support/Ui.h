@@ -84,8 +84,8 @@ public:
     SentMessageRecorder(const SentMessageRecorder&) = delete;
     SentMessageRecorder& operator=(const SentMessageRecorder&) = delete;
 
-    // The WM_COMMAND ids this window was sent, in order.
-    std::vector<UINT> Commands() const;
+    // The ids of the WM_COMMAND messages from menus (no control) this window was sent, in order.
+    std::vector<UINT> MenuCommands() const;
 
 private:
     static LRESULT CALLBACK OnCallWndProc(int code, WPARAM wParam, LPARAM lParam);
