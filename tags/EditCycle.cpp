@@ -18,7 +18,7 @@ bool ListHoldsFile(const CListCtrl& list, const char* path)
 unsigned short GenreToSave(const CComboBox& genreCombo, const ID3_Tag& tag)
 {
     int entry = genreCombo.GetCurSel();
-    return static_cast<unsigned short>(entry == CB_ERR ? ID3_GetGenreNum(&tag) : entry);
+    return static_cast<unsigned short>(entry);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "support/Ui.h"
 #include "winlib/Wnd.h"
 #include <algorithm>
+#include <dlgs.h>
 
 namespace ui {
 
@@ -55,27 +56,7 @@ std::string WindowText(HWND hWnd)
 }
 
 namespace {
-ModalAnswerer* g_answerer = nullptr;
-
-struct FindBox {
-    const std::string* windowClass;
-    const std::vector<HWND>* skip;
-    HWND found = nullptr;
-};
-
-// A modal box is a visible top-level window of this thread, of the class looked for, that no object of ours owns.
-BOOL CALLBACK FindModalBox(HWND hWnd, LPARAM lParam)
-{
-    FindBox* find = reinterpret_cast<FindBox*>(lParam);
-    char cls[64] = "";
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    if (*find->windowClass != cls || !::IsWindowVisible(hWnd) || CWnd::FromHandlePermanent(hWnd))
-        return TRUE;
-    if (std::find(find->skip->begin(), find->skip->end(), hWnd) != find->skip->end())
-        return TRUE;
-    find->found = hWnd;
-    return FALSE;
-}
+std::vector<ModalAnswerer*> g_answerers;
 
 bool IconIs(HWND box, LPCSTR systemIcon)
 {
@@ -83,31 +64,58 @@ bool IconIs(HWND box, LPCSTR systemIcon)
     HICON shown = reinterpret_cast<HICON>(::SendMessageA(icon, STM_GETICON, 0, 0));
     return icon && shown == ::LoadIconA(nullptr, systemIcon);
 }
+
+std::string ClassName(HWND hWnd)
+{
+    char cls[64] = "";
+    ::GetClassNameA(hWnd, cls, sizeof(cls));
+    return cls;
+}
 }
 
-ModalAnswerer::ModalAnswerer(Handler handler, const char* windowClass)
-    : handler_(std::move(handler)), windowClass_(windowClass)
+ModalAnswerer::ModalAnswerer(Kind kind, Handler handler) : kind_(kind), handler_(std::move(handler))
 {
-    g_answerer = this;
+    g_answerers.push_back(this);
     timer_ = ::SetTimer(nullptr, 0, 30, &ModalAnswerer::OnTimer);
 }
 
 ModalAnswerer::~ModalAnswerer()
 {
     ::KillTimer(nullptr, timer_);
-    g_answerer = nullptr;
+    g_answerers.erase(std::find(g_answerers.begin(), g_answerers.end(), this));
+}
+
+// A box is a visible top-level window of this thread that no object of ours owns.
+bool ModalAnswerer::Accepts(HWND hWnd) const
+{
+    if (!::IsWindowVisible(hWnd) || CWnd::FromHandlePermanent(hWnd))
+        return false;
+    if (std::find(answered_.begin(), answered_.end(), hWnd) != answered_.end())
+        return false;
+    std::string cls = ClassName(hWnd);
+    switch (kind_) {
+    case PopupMenu: return cls == "#32768";
+    case MessageBox: return cls == "#32770" && ::GetDlgItem(hWnd, 0xFFFF);
+    case FileDialog: return cls == "#32770" && ::GetDlgItem(hWnd, cmb1);
+    }
+    return false;
+}
+
+BOOL CALLBACK ModalAnswerer::OfferWindow(HWND hWnd, LPARAM lParam)
+{
+    ModalAnswerer* answerer = reinterpret_cast<ModalAnswerer*>(lParam);
+    if (!answerer->Accepts(hWnd))
+        return TRUE;
+    answerer->answered_.push_back(hWnd);
+    answerer->handler_(hWnd);
+    return FALSE;
 }
 
 void CALLBACK ModalAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (!g_answerer)
-        return;
-    FindBox find{&g_answerer->windowClass_, &g_answerer->answered_};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindModalBox, reinterpret_cast<LPARAM>(&find));
-    if (!find.found)
-        return;
-    g_answerer->answered_.push_back(find.found);
-    g_answerer->handler_(find.found);
+    std::vector<ModalAnswerer*> answerers = g_answerers;
+    for (ModalAnswerer* answerer : answerers)
+        ::EnumThreadWindows(::GetCurrentThreadId(), &ModalAnswerer::OfferWindow, reinterpret_cast<LPARAM>(answerer));
 }
 
 MessageBoxSeen ReadMessageBox(HWND box)
@@ -124,7 +132,7 @@ MessageBoxSeen ReadMessageBox(HWND box)
 }
 
 MessageBoxAnswerer::MessageBoxAnswerer(int button)
-    : answerer_([this, button](HWND box) {
+    : answerer_(ModalAnswerer::MessageBox, [this, button](HWND box) {
           seen_.push_back(ReadMessageBox(box));
           ::PostMessageA(box, WM_COMMAND, button, 0);
       })
@@ -133,7 +141,7 @@ MessageBoxAnswerer::MessageBoxAnswerer(int button)
 
 // The menu loop reads keys from the thread's queue, whichever window they are posted to.
 MenuAnswerer::MenuAnswerer(int position)
-    : answerer_(
+    : answerer_(ModalAnswerer::PopupMenu,
           [this, position](HWND menu) {
               ++menus_;
               if (position < 0) {
@@ -143,8 +151,7 @@ MenuAnswerer::MenuAnswerer(int position)
               for (int i = 0; i <= position; ++i)
                   ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
               ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-          },
-          "#32768")
+          })
 {
 }
 

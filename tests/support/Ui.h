@@ -33,21 +33,23 @@ struct MessageBoxSeen {
     bool warningIcon = false;
 };
 
-// Answers every modal box that appears while it exists (message boxes, file dialogs) with
-// a handler run inside that box's own message loop. Boxes are checked for every 30 ms.
+// Answers every modal box of a kind that appears while it exists (message boxes, file dialogs,
+// popup menus) with a handler run inside that box's own message loop. Boxes are looked for every 30 ms.
 class ModalAnswerer {
 public:
     using Handler = std::function<void(HWND box)>;
-    // windowClass: "#32770" for dialogs and message boxes, "#32768" for popup menus.
-    explicit ModalAnswerer(Handler handler, const char* windowClass = "#32770");
+    enum Kind { MessageBox, FileDialog, PopupMenu };
+    ModalAnswerer(Kind kind, Handler handler);
     ~ModalAnswerer();
     ModalAnswerer(const ModalAnswerer&) = delete;
     ModalAnswerer& operator=(const ModalAnswerer&) = delete;
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static BOOL CALLBACK OfferWindow(HWND hWnd, LPARAM lParam);
+    bool Accepts(HWND hWnd) const;
+    Kind kind_;
     Handler handler_;
-    std::string windowClass_;
     UINT_PTR timer_;
     std::vector<HWND> answered_;
 };

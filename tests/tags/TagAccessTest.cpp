@@ -25,7 +25,10 @@ TEST_F(TagAccess, SaveWritesBothTagsAroundTheUntouchedAudio)
     Type(IDC_COMMENT, "New comment");
     dlg_.m_genreCombo.SetCurSel(52);
 
+    ui::MessageBoxAnswerer boxes;
     Command(ID_TOOLBAR_SAVE);
+
+    EXPECT_TRUE(boxes.Seen().empty());
 
     const fixture::Bytes file = fixture::ReadFile(path);
     const V2Tag v2 = ReadV2(file);
