@@ -9,7 +9,7 @@ SUDO=""
 PACKAGES=(
   cmake ninja-build g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools
   libz-mingw-w64-dev googletest wine wine64 xvfb xauth x11-utils imagemagick xdotool
-  fp-utils lame dpkg-dev
+  fp-utils lame dpkg-dev fonts-wine
 )
 
 missing=()

@@ -1,5 +1,4 @@
 #include "app/MainDlg.h"
-#include "tags/GenreList.h"
 #include <id3/misc_support.h>
 
 namespace {
@@ -18,7 +17,7 @@ bool ListHoldsFile(const CListCtrl& list, const char* path)
 unsigned short GenreToSave(const CComboBox& genreCombo, const ID3_Tag& tag)
 {
     int entry = genreCombo.GetCurSel();
-    return static_cast<unsigned short>(entry);
+    return static_cast<unsigned short>(entry == CB_ERR ? ID3_GetGenreNum(&tag) : entry);
 }
 
 } // namespace

@@ -30,22 +30,25 @@ CPoint ClientToScreen(HWND hWnd, CPoint client)
     return client;
 }
 
-void Click(HWND hWnd, CPoint client)
+namespace {
+void ClickWith(HWND hWnd, CPoint client, UINT down, UINT up, WPARAM buttonFlag)
 {
     CPoint screen = ClientToScreen(hWnd, client);
     ::SetCursorPos(screen.x, screen.y);
-    ::PostMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
-    ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(client.x, client.y));
+    ::PostMessageA(hWnd, down, buttonFlag, MAKELPARAM(client.x, client.y));
+    ::PostMessageA(hWnd, up, 0, MAKELPARAM(client.x, client.y));
     PumpMessages();
+}
+}
+
+void Click(HWND hWnd, CPoint client)
+{
+    ClickWith(hWnd, client, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
 }
 
 void RightClick(HWND hWnd, CPoint client)
 {
-    CPoint screen = ClientToScreen(hWnd, client);
-    ::SetCursorPos(screen.x, screen.y);
-    ::PostMessageA(hWnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(client.x, client.y));
-    ::PostMessageA(hWnd, WM_RBUTTONUP, 0, MAKELPARAM(client.x, client.y));
-    PumpMessages();
+    ClickWith(hWnd, client, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
 }
 
 std::string WindowText(HWND hWnd)

@@ -16,7 +16,7 @@ void PumpMessages();
 void PressKey(HWND hWnd, UINT vk);
 // A left click at a point in the window's client coordinates, with the cursor moved there first.
 void Click(HWND hWnd, CPoint client);
-// A right click: button down and up, and the WM_CONTEXTMENU the system sends for it.
+// A right click: button down and up; the control then asks for its context menu itself.
 void RightClick(HWND hWnd, CPoint client);
 
 CPoint ClientToScreen(HWND hWnd, CPoint client);

@@ -62,6 +62,10 @@ TEST_F(EditCycle, AClickLoadsItsRowAndAClickBelowTheRowsLoadsNothing)
     CRect last = RowRect(1);
     ui::Click(list_, CPoint(last.left + 20, last.bottom + 30));
     EXPECT_EQ(FieldText(IDC_TITLE), "Edited");
+
+    // A click on the row already selected loads its file again.
+    ClickRow(1);
+    EXPECT_EQ(Shown(), FullTagShown("Two"));
 }
 
 TEST_F(EditCycle, ChoosingAnotherRowDropsEditsWithoutAsking)
