@@ -1,5 +1,6 @@
 #include "app/MainDlg.h"
 #include "app/ProgramMessage.h"
+#include "tags/GenreList.h"
 #include "winlib/FileDialog.h"
 #include <vector>
 

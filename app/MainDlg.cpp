@@ -1,5 +1,6 @@
 #include "app/MainDlg.h"
 #include "res/resource.h"
+#include "tags/TagFields.h"
 
 CMainDlg::CMainDlg()
     : CDialog(IDD_CORVELLA_DIALOG),
@@ -14,16 +15,10 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_GENRE, m_genreCombo);
     DDX_Control(pDX, IDC_FILELIST, m_fileList);
-    DDX_Text(pDX, IDC_TITLE, m_strTitle);
-    DDV_MaxChars(pDX, m_strTitle, 30);
-    DDX_Text(pDX, IDC_ARTIST, m_strArtist);
-    DDV_MaxChars(pDX, m_strArtist, 30);
-    DDX_Text(pDX, IDC_ALBUM, m_strAlbum);
-    DDV_MaxChars(pDX, m_strAlbum, 30);
-    DDX_Text(pDX, IDC_YEAR, m_strYear);
-    DDV_MaxChars(pDX, m_strYear, 4);
-    DDX_Text(pDX, IDC_COMMENT, m_strComment);
-    DDV_MaxChars(pDX, m_strComment, 28);
+    for (const TagField& field : kTagFields) {
+        DDX_Text(pDX, field.control, this->*field.text);
+        DDV_MaxChars(pDX, this->*field.text, field.longestTyped);
+    }
 }
 
 BEGIN_MESSAGE_MAP(CMainDlg, CDialog)

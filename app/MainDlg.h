@@ -51,9 +51,6 @@ public:
     void FillGenreCombo();
 
 private:
-    // Genre box entry "None".
-    static const int kGenreNone = 80;
-
     // Empties the five fields on screen and shows "None" as the genre.
     void ClearFieldsShowingNone();
     void AttachMenuBar();
@@ -64,4 +61,5 @@ private:
     void SelectGenreOf(const ID3_Tag& tag);
     // Takes all five fields from the controls, showing the length message once for the first that is too long.
     void TakeTagFieldsFromControls();
+    void RemoveFramesOfEmptyFields();
 };

@@ -33,7 +33,8 @@ start_virtual_display() {
   return 1
 }
 
-# A new prefix takes half a minute to boot; do it once, before the timed work.
+# A new prefix takes half a minute to boot; do it once, before the timed work. A crashing test
+# must end with a backtrace, not wait for someone to close the crash dialog.
 # managed=N suits the virtual display, which has no window manager: unmanaged windows spare Wine
 # a two-second wait for one at every window's end. A real desktop's window manager wants Y.
 prepare_wine() {
@@ -41,6 +42,7 @@ prepare_wine() {
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
 }
 

@@ -1,29 +1,21 @@
-#include "app/MainDlg.h"
+#include "tags/TagFields.h"
 #include "app/ProgramMessage.h"
 #include "res/resource.h"
 #include <id3/misc_support.h>
 #include <array>
-#include <iterator>
 #include <memory>
 
-namespace {
-
-struct TagField {
-    ID3_FrameID frame;
-    int control;
-    CString CMainDlg::*text;
-    int longestTyped;
-};
-
-// In the order of the dialog's field exchange.
-const TagField kTagFields[] = {
+const TagField kTagFields[kTagFieldCount] = {
     {ID3FID_TITLE, IDC_TITLE, &CMainDlg::m_strTitle, 30},
     {ID3FID_LEADARTIST, IDC_ARTIST, &CMainDlg::m_strArtist, 30},
     {ID3FID_ALBUM, IDC_ALBUM, &CMainDlg::m_strAlbum, 30},
     {ID3FID_YEAR, IDC_YEAR, &CMainDlg::m_strYear, 4},
     {ID3FID_COMMENT, IDC_COMMENT, &CMainDlg::m_strComment, 28},
 };
-using FieldTexts = std::array<CString, std::size(kTagFields)>;
+
+namespace {
+
+using FieldTexts = std::array<CString, kTagFieldCount>;
 
 // Frames are visited in the tag's order, so of several frames of one kind the last one counts.
 FieldTexts ReadFieldTexts(const ID3_Tag& tag)
@@ -92,8 +84,21 @@ void CMainDlg::LoadTagFields(ID3_Tag& tag)
     UpdateData(FALSE);
 }
 
+// The add functions pass over an empty text and would leave the old frame in place, so a field the
+// user emptied would come back from the file.
+void CMainDlg::RemoveFramesOfEmptyFields()
+{
+    for (const TagField& field : kTagFields) {
+        if (!(this->*field.text).IsEmpty())
+            continue;
+        while (ID3_Frame* frame = m_tag.Find(field.frame))
+            delete m_tag.RemoveFrame(frame);
+    }
+}
+
 void CMainDlg::WriteTagFields(unsigned short genre)
 {
+    RemoveFramesOfEmptyFields();
     ID3_AddArtist(&m_tag, m_strArtist, true);
     ID3_AddAlbum(&m_tag, m_strAlbum, true);
     ID3_AddTitle(&m_tag, m_strTitle, true);

@@ -53,6 +53,26 @@ TEST_F(TagAccess, SaveWritesBothTagsAroundTheUntouchedAudio)
     EXPECT_EQ(Shown(), (std::vector<std::string>{"New title", "New artist", "New album", "2024", "Electronic", "New comment"}));
 }
 
+TEST_F(TagAccess, AFieldEmptiedBeforeSaveIsEmptiedInBothTags)
+{
+    const std::string path = AddTaggedFile("song.mp3", FullTag("Old"));
+    ClickRow(0);
+    Type(IDC_TITLE, "");
+    Type(IDC_COMMENT, "");
+
+    Command(ID_FILE_SAVE);
+
+    const fixture::Bytes file = fixture::ReadFile(path);
+    EXPECT_EQ(ReadV2(file).Count("TIT2"), 0);
+    EXPECT_EQ(ReadV2(file).Count("COMM"), 0);
+    EXPECT_EQ(ReadV1(file).title, "");
+    EXPECT_EQ(ReadV1(file).comment, "");
+    EXPECT_NE(ReadV1(file).artist, "");
+    ClickRow(0);
+    EXPECT_EQ(FieldText(IDC_TITLE), "");
+    EXPECT_EQ(FieldText(IDC_COMMENT), "");
+}
+
 TEST_F(TagAccess, AFileWithOnlyAnId3v1TagShowsNothingAndGetsBothTagsOnSave)
 {
     const std::string path = AddTaggedFile("v1.mp3", {}, V1TagOf("V1 title", "V1 artist", "", "1980", "", 17));
