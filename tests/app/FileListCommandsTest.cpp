@@ -23,28 +23,6 @@ protected:
         for (int i = 1; i < count; ++i)
             dlg_.m_fileList.AddFileRow(path.c_str());
     }
-
-    // Adds files through the real open-file dialog, typing their names into it in its starting folder.
-    struct FileDialogSeen {
-        std::string title;
-        std::string filter;
-        bool readOnlyBoxShown = true;
-    };
-    FileDialogSeen AddThroughFileDialog(const std::string& typedNames, bool cancel = false)
-    {
-        ::SetCurrentDirectoryA(dir_.File("").c_str());
-        FileDialogSeen seen;
-        ui::ModalAnswerer answer(ui::ModalAnswerer::FileDialog, [&](HWND box) {
-            seen.title = ui::WindowText(box);
-            seen.filter = ui::WindowText(::GetDlgItem(box, cmb1));
-            seen.readOnlyBoxShown = ::IsWindowVisible(::GetDlgItem(box, chx1));
-            HWND name = ::GetDlgItem(box, cmb13) ? ::GetDlgItem(box, cmb13) : ::GetDlgItem(box, edt1);
-            ::SetWindowTextA(name, typedNames.c_str());
-            ::PostMessageA(box, WM_COMMAND, cancel ? IDCANCEL : IDOK, 0);
-        });
-        Command(ID_FILE_ADD);
-        return seen;
-    }
 };
 
 TEST_F(FileListCommands, AddFileAppendsTheChosenFilesThroughTheOpenFileDialog)

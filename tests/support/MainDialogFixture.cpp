@@ -1,5 +1,7 @@
 #include "support/MainDialogFixture.h"
+#include "res/resource.h"
 #include "support/Ui.h"
+#include <dlgs.h>
 
 void MainDialogTest::SetUp()
 {
@@ -44,4 +46,20 @@ CRect MainDialogTest::RowRect(int row) const
 std::string MainDialogTest::FieldText(int id) const
 {
     return ui::WindowText(Item(id));
+}
+
+MainDialogTest::FileDialogSeen MainDialogTest::AddThroughFileDialog(const std::string& typedNames, bool cancel)
+{
+    ::SetCurrentDirectoryA(dir_.File("").c_str());
+    FileDialogSeen seen;
+    ui::ModalAnswerer answer(ui::ModalAnswerer::FileDialog, [&](HWND box) {
+        seen.title = ui::WindowText(box);
+        seen.filter = ui::WindowText(::GetDlgItem(box, cmb1));
+        seen.readOnlyBoxShown = ::IsWindowVisible(::GetDlgItem(box, chx1));
+        HWND name = ::GetDlgItem(box, cmb13) ? ::GetDlgItem(box, cmb13) : ::GetDlgItem(box, edt1);
+        ::SetWindowTextA(name, typedNames.c_str());
+        ::PostMessageA(box, WM_COMMAND, cancel ? IDCANCEL : IDOK, 0);
+    });
+    dlg_.SendMessage(WM_COMMAND, ID_FILE_ADD, 0);
+    return seen;
 }

@@ -13,6 +13,14 @@ protected:
 
     // Writes small MP3 files named track<N>.mp3 and appends a row for each, as adding files does.
     std::vector<std::string> AddFiles(int count);
+    // Adds files through the real open-file dialog, typing their names into it in its starting folder,
+    // and tells what the dialog showed.
+    struct FileDialogSeen {
+        std::string title;
+        std::string filter;
+        bool readOnlyBoxShown = true;
+    };
+    FileDialogSeen AddThroughFileDialog(const std::string& typedNames, bool cancel = false);
     // Selects a row as the keyboard or a click would: the list view notifies the dialog itself.
     void SelectRow(int row);
     CRect RowRect(int row) const;

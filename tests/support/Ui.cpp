@@ -24,6 +24,15 @@ void PressKey(HWND hWnd, UINT vk)
     PumpMessages();
 }
 
+void TypeText(HWND hWnd, const std::string& text)
+{
+    ::SetFocus(hWnd);
+    ::SendMessageA(hWnd, EM_SETSEL, 0, -1);
+    for (char c : text)
+        ::PostMessageA(hWnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+    PumpMessages();
+}
+
 CPoint ClientToScreen(HWND hWnd, CPoint client)
 {
     ::ClientToScreen(hWnd, &client);

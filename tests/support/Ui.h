@@ -14,6 +14,8 @@ void PumpMessages();
 
 // A key press on a window: WM_KEYDOWN, WM_CHAR where the key has one, WM_KEYUP; then pumps.
 void PressKey(HWND hWnd, UINT vk);
+// Replaces a field's text the way a user does: selects it all, then types, character by character.
+void TypeText(HWND hWnd, const std::string& text);
 // A left click at a point in the window's client coordinates, with the cursor moved there first.
 void Click(HWND hWnd, CPoint client);
 // A right click: button down and up; the control then asks for its context menu itself.

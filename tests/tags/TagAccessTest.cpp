@@ -53,6 +53,41 @@ TEST_F(TagAccess, SaveWritesBothTagsAroundTheUntouchedAudio)
     EXPECT_EQ(Shown(), (std::vector<std::string>{"New title", "New artist", "New album", "2024", "Electronic", "New comment"}));
 }
 
+// The whole road: the file comes through the open-file dialog, a click shows its tag, the user
+// types and saves, and the file holds both tags with the new texts around the same audio.
+TEST_F(TagAccess, AddClickEditAndSaveEndToEnd)
+{
+    const std::string path = dir_.File("road.mp3");
+    fixture::Bytes original = FullTag("Road");
+    const fixture::Bytes audio = Audio();
+    original.insert(original.end(), audio.begin(), audio.end());
+    fixture::WriteFile(path, original);
+
+    AddThroughFileDialog("road.mp3");
+    ASSERT_EQ(dlg_.m_fileList.GetItemCount(), 1);
+    ClickRow(0);
+    ASSERT_EQ(Shown(), FullTagShown("Road"));
+
+    ui::TypeText(Item(IDC_TITLE), "A title typed in full, 30 chars and more");
+    ui::TypeText(Item(IDC_YEAR), "2026");
+    ui::MessageBoxAnswerer boxes;
+    Command(ID_TOOLBAR_SAVE);
+    EXPECT_TRUE(boxes.Seen().empty());
+
+    const fixture::Bytes file = fixture::ReadFile(path);
+    const V2Tag v2 = ReadV2(file);
+    const V1Tag v1 = ReadV1(file);
+    EXPECT_EQ(v2.Text("TIT2"), "A title typed in full, 30 char");
+    EXPECT_EQ(v2.Text("TYER"), "2026");
+    EXPECT_EQ(v2.Text("TPE1"), "Road artist");
+    EXPECT_EQ(v2.Text("COMM"), "Road comment");
+    EXPECT_EQ(v1.title, "A title typed in full, 30 char");
+    EXPECT_EQ(v1.year, "2026");
+    EXPECT_EQ(v1.artist, "Road artist");
+    EXPECT_EQ(v1.genre, 17);
+    EXPECT_EQ(BetweenTags(file), audio);
+}
+
 TEST_F(TagAccess, AFieldEmptiedBeforeSaveIsEmptiedInBothTags)
 {
     const std::string path = AddTaggedFile("song.mp3", FullTag("Old"));
