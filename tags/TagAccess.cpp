@@ -50,13 +50,28 @@ bool FileHoldsTag(const char* path, const ID3_Tag& written)
            ID3_GetGenreNum(&id3v2) == ID3_GetGenreNum(&written);
 }
 
+// A tag that outgrows its room is rewritten through a copy named "<path>.XXXXXX", after which the
+// original is deleted and the copy renamed, whether or not the copy could be made: the file would
+// be lost. So the copy must be possible before the tag is written.
+bool CanMakeRewriteCopy(const char* path)
+{
+    std::string copy = std::string(path) + ".XXXXXX";
+    HANDLE file = ::CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(file);
+    ::DeleteFileA(copy.c_str());
+    return true;
+}
+
 // Update returns no tag type only when it cannot open the file for writing; it creates a file that has
 // gone, and a write that fails halfway still counts as written. So a missing file is left missing and
 // the result is judged by reading the file back.
 bool UpdateLinkedFile(ID3_Tag& tag)
 {
     const char* path = tag.GetFileName();
-    return IsExistingFile(path) && tag.Update(ID3TT_ID3) == ID3TT_ID3 && FileHoldsTag(path, tag);
+    return IsExistingFile(path) && CanMakeRewriteCopy(path) && tag.Update(ID3TT_ID3) == ID3TT_ID3 &&
+           FileHoldsTag(path, tag);
 }
 
 void ReportTagNotSaved(const char* path)

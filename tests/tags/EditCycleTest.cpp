@@ -185,4 +185,24 @@ TEST_F(EditCycle, ASaveThatFailsSaysSo)
     EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
 
+// The library rewrites a growing tag through a copy beside the file and deletes the original even when
+// that copy cannot be made; the save must stop before that happens.
+TEST_F(EditCycle, ASaveThatCannotMakeItsRewriteCopyKeepsTheFile)
+{
+    const std::string path = AddTaggedFile("song.mp3", FullTag("Short"));
+    std::filesystem::create_directory(path + ".XXXXXX");
+    const fixture::Bytes before = fixture::ReadFile(path);
+    SelectRow(0);
+    Type(IDC_COMMENT, std::string(28, 'c').c_str());
+    Type(IDC_ALBUM, std::string(30, 'a').c_str());
+
+    ui::MessageBoxAnswerer boxes;
+    Command(ID_FILE_SAVE);
+
+    ASSERT_EQ(boxes.Seen().size(), 1u);
+    EXPECT_NE(boxes.Seen()[0].text.find("not saved"), std::string::npos);
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(fixture::ReadFile(path), before);
+}
+
 } // namespace
