@@ -164,4 +164,14 @@ TEST(MainDialogEnd, EnterWithATitleOverItsLimitShowsTheLimitAndKeepsTheDialogOpe
     EXPECT_EQ(boxes.Seen()[0].caption, "app_tests");
 }
 
+TEST_F(MainDialog, TheSystemMenuHasOnlyTheStandardItems)
+{
+    HMENU system = ::GetSystemMenu(dlg_.m_hWnd, FALSE);
+    ASSERT_GT(::GetMenuItemCount(system), 0);
+    for (int i = 0; i < ::GetMenuItemCount(system); ++i) {
+        UINT id = ::GetMenuItemID(system, i);
+        EXPECT_TRUE(id == 0 || (id >= SC_SIZE && id <= SC_CONTEXTHELP)) << "item " << i << " id " << id;
+    }
+}
+
 } // namespace
