@@ -14,8 +14,8 @@ std::vector<std::string> TagDialogTest::FullTagShown(const std::string& title)
     return {title, title + " artist", title + " album", "1999", "Rock", title + " comment"};
 }
 
-std::string TagDialogTest::AddTaggedFile(const std::string& name, const fixture::Bytes& tag,
-                                         const fixture::Bytes& trailer)
+std::string TagDialogTest::WriteTaggedFile(const std::string& name, const fixture::Bytes& tag,
+                                           const fixture::Bytes& trailer)
 {
     fixture::Bytes bytes = tag;
     fixture::Bytes audio = Audio();
@@ -23,6 +23,13 @@ std::string TagDialogTest::AddTaggedFile(const std::string& name, const fixture:
     bytes.insert(bytes.end(), trailer.begin(), trailer.end());
     std::string path = dir_.File(name);
     fixture::WriteFile(path, bytes);
+    return path;
+}
+
+std::string TagDialogTest::AddTaggedFile(const std::string& name, const fixture::Bytes& tag,
+                                         const fixture::Bytes& trailer)
+{
+    std::string path = WriteTaggedFile(name, tag, trailer);
     AddRow(path);
     return path;
 }

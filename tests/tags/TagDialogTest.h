@@ -14,7 +14,9 @@ protected:
     static fixture::Bytes FullTag(const std::string& title);
     static std::vector<std::string> FullTagShown(const std::string& title);
 
-    // Writes a file of the tag's bytes, silent audio frames and the trailer, and appends its row.
+    // Writes a file of the tag's bytes, silent audio frames and the trailer.
+    std::string WriteTaggedFile(const std::string& name, const fixture::Bytes& tag, const fixture::Bytes& trailer = {});
+    // The same, and appends the file's row.
     std::string AddTaggedFile(const std::string& name, const fixture::Bytes& tag, const fixture::Bytes& trailer = {});
     void AddRow(const std::string& path);
     fixture::Bytes Audio() const { return fixture::Mp3Frames(kAudioFrames); }
