@@ -1,6 +1,5 @@
 #include "app/MainDlg.h"
 #include "app/ProgramMessage.h"
-#include "tags/GenreList.h"
 #include "winlib/FileDialog.h"
 #include <vector>
 
@@ -25,8 +24,7 @@ void CMainDlg::OnNewFileList()
 void CMainDlg::OnAddFiles()
 {
     std::vector<char> names(kNameBufferSize, '\0');
-    CFileDialog dialog(nullptr, OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
-                       "MP3 Files (*.mp3)|*.mp3||", m_hWnd);
+    CFileDialog dialog(OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, "MP3 Files (*.mp3)|*.mp3||", m_hWnd);
     dialog.m_ofn.lpstrFile = names.data();
     dialog.m_ofn.nMaxFile = kNameBufferSize;
     dialog.m_ofn.lpstrTitle = "Add Files to Edit";
@@ -55,17 +53,6 @@ void CMainDlg::OnRemoveFile()
         m_fileList.DeleteItem(row);
         ClearFieldsShowingNone();
     }
-}
-
-void CMainDlg::ClearFieldsShowingNone()
-{
-    m_strTitle.Empty();
-    m_strArtist.Empty();
-    m_strAlbum.Empty();
-    m_strYear.Empty();
-    m_strComment.Empty();
-    UpdateData(FALSE);
-    m_genreCombo.SetCurSel(kGenreNone);
 }
 
 void CMainDlg::OnExit()

@@ -1,5 +1,6 @@
 #include "app/MainDlg.h"
 #include "res/resource.h"
+#include "tags/GenreList.h"
 #include "tags/TagFields.h"
 
 CMainDlg::CMainDlg()
@@ -70,6 +71,14 @@ void CMainDlg::SetUpFileListColumn()
     m_fileList.InsertColumn(0, "Files to edit", LVCFMT_LEFT, 193);
     m_fileList.SetExtendedStyle(m_fileList.GetExtendedStyle() | LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP |
                                 LVS_EX_GRIDLINES);
+}
+
+void CMainDlg::ClearFieldsShowingNone()
+{
+    for (const TagField& field : kTagFields)
+        (this->*field.text).Empty();
+    UpdateData(FALSE);
+    m_genreCombo.SetCurSel(kGenreNone);
 }
 
 // Minimised, the window shows the application icon centred in its client area.

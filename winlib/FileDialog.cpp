@@ -1,15 +1,14 @@
 #include "winlib/FileDialog.h"
 #include <algorithm>
+#include <cstring>
 
-CFileDialog::CFileDialog(LPCSTR lpszDefExt, DWORD dwFlags, LPCSTR lpszFilter, HWND hWndParent)
-    : m_filter(lpszFilter ? lpszFilter : "")
+CFileDialog::CFileDialog(DWORD dwFlags, LPCSTR lpszFilter, HWND hWndParent) : m_filter(lpszFilter)
 {
     // "Name|pattern||" becomes the system's "Name\0pattern\0\0".
     std::replace(m_filter.begin(), m_filter.end(), '|', '\0');
     m_ofn.lStructSize = sizeof(m_ofn);
     m_ofn.hwndOwner = hWndParent;
-    m_ofn.lpstrFilter = m_filter.empty() ? nullptr : m_filter.c_str();
-    m_ofn.lpstrDefExt = lpszDefExt;
+    m_ofn.lpstrFilter = m_filter.c_str();
     m_ofn.Flags = dwFlags | OFN_EXPLORER;
 }
 

@@ -11,7 +11,7 @@ using POSITION = const char*;
 
 class CFileDialog {
 public:
-    CFileDialog(LPCSTR lpszDefExt, DWORD dwFlags, LPCSTR lpszFilter, HWND hWndParent);
+    CFileDialog(DWORD dwFlags, LPCSTR lpszFilter, HWND hWndParent);
 
     INT_PTR DoModal();
     POSITION GetStartPosition() const;
